@@ -23,3 +23,7 @@ using HINSTANCE = const TResourceModule*;
 
 // The program's own module; the program entry points it at its compiled resources.
 extern HINSTANCE HInstance;
+
+// Copies the text of string id into buffer, cut to bufferSize - 1 bytes, and a NUL; returns the
+// number of bytes copied. An id without text, or a null instance, gives empty text (0).
+int LoadStringA(HINSTANCE instance, unsigned id, char* buffer, int bufferSize);

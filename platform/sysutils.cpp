@@ -12,7 +12,9 @@ AnsiString FmtStr(std::string_view pattern, std::string_view argument) {
     return result;
 }
 
-AnsiString IntToStr(int value) { return std::to_string(value); }
+AnsiString IntToStr(int value) {
+    return std::to_string(value);
+}
 
 int StrToInt(const AnsiString& text) {
     int value = 0;

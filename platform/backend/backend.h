@@ -46,7 +46,7 @@ struct CursorImage {
 };
 
 struct FontSpec {
-    std::string name;  // the face the program asks for; the backend substitutes
+    std::string name;    // the face the program asks for; the backend substitutes
     int pixelSize = 13;  // character height in pixels
     bool bold = false;
     bool italic = false;
@@ -112,9 +112,9 @@ public:
     virtual ~WindowEvents() = default;
     virtual void Paint(Canvas& canvas, const Rect& dirty) = 0;
     virtual void Mouse(const MouseInput& input) = 0;
-    virtual void MouseLeft() = 0;        // the pointer left the client area
-    virtual void CloseRequested() = 0;   // close box, system menu or its shortcut
-    virtual void Activated() = 0;        // the window became the active window
+    virtual void MouseLeft() = 0;                // the pointer left the client area
+    virtual void CloseRequested() = 0;           // close box, system menu or its shortcut
+    virtual void Activated() = 0;                // the window became the active window
     virtual void Moved(Point frameTopLeft) = 0;  // moved by the user or the window manager
 };
 
@@ -175,8 +175,7 @@ public:
     virtual std::vector<int> PopupMenu(const std::vector<MenuEntry>& items, Point screen) = 0;
 
     // An application-modal box with one OK button; returns when it is dismissed.
-    virtual void MessageBox(std::string_view caption, std::string_view text,
-                            MessageIcon icon) = 0;
+    virtual void MessageBox(std::string_view caption, std::string_view text, MessageIcon icon) = 0;
 
     // Opens a web address or a local file with the desktop's opener; the outcome is not known.
     virtual void OpenDocument(std::string_view target) = 0;

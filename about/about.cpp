@@ -1,0 +1,3 @@
+#include "about/about.h"
+
+TForm2* Form2 = nullptr;
