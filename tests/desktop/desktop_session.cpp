@@ -412,8 +412,8 @@ std::uint32_t DesktopSession::PixelAt(const std::filesystem::path& image, int x,
                     "1x1+" + std::to_string(x) + "+" + std::to_string(y), "+repage", "-depth",
                     "8", "txt:-"},
                    {});
-    // "0,0: (153,102,51)  #996633  srgb(153,102,51)"
-    const auto hash = result.output.find('#');
+    // "# ImageMagick pixel enumeration: ..." then "0,0: (153,102,51)  #996633  srgb(...)"
+    const auto hash = result.output.find('#', result.output.find('\n'));
     if (result.exitCode != 0 || hash == std::string::npos) {
         throw std::runtime_error("cannot read a pixel of " + image.string());
     }
