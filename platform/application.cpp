@@ -156,7 +156,7 @@ void TApplication::ShowHintFor(TControl* control) {
     auto show = [this, text] {
         hintTimer_ = 0;
         backend::Point at = backend_->CursorPos();
-        backend_->ShowHint(text, {at.x, at.y + 20}, HintHidePause);
+        backend_->ShowHint(text, at, HintHidePause);
         hintShowing_ = true;
     };
     int pause = wasShowing ? HintShortPause : HintPause;

@@ -39,8 +39,7 @@ BOOL PostMessageA(HWND window, unsigned msg, std::uintptr_t wParam, std::intptr_
 }
 
 std::intptr_t ShellExecuteA(HWND, const char*, const char* file, const char*, const char*, int) {
-    Application->Backend().OpenDocument(file);
-    return 42;
+    return Application->Backend().OpenDocument(file) ? 42 : SE_ERR_NOASSOC;
 }
 
 HCURSOR LoadCursorA(HINSTANCE instance, const char* name) {

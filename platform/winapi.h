@@ -25,14 +25,15 @@ constexpr int SW_HIDE = 0;
 constexpr int SW_SHOWNORMAL = 1;
 constexpr int SW_SHOWMAXIMIZED = 3;
 constexpr int SW_SHOW = 5;
+constexpr std::intptr_t SE_ERR_NOASSOC = 31;
 
 BOOL ShowWindow(HWND window, int command);
 // Queues the command behind the messages already waiting; it takes effect from the loop.
 BOOL ShowWindowAsync(HWND window, int command);
 // Delivered to the window's WndProc from the message loop, after the current work, in order.
 BOOL PostMessageA(HWND window, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam);
-// Opens a web address or a local file with the desktop's opener. The outcome is not known,
-// so the result always reads as success (a value above 32).
+// Opens a web address or a local file with the desktop's opener: above 32 when an opener took
+// it, SE_ERR_NOASSOC when none did.
 std::intptr_t ShellExecuteA(HWND owner, const char* operation, const char* file,
                             const char* parameters, const char* directory, int showCommand);
 // Null when the module has no cursor of that name.

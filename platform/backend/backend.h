@@ -166,7 +166,8 @@ public:
 
     virtual CursorHandle CreateCursor(const CursorImage& image) = 0;
 
-    // A hint popup near a screen point; it hides itself after hideAfterMs.
+    // A hint popup for the pointer at a screen point, placed below it; it hides itself after
+    // hideAfterMs.
     virtual void ShowHint(std::string_view text, Point screen, int hideAfterMs) = 0;
     virtual void HideHint() = 0;
 
@@ -177,8 +178,9 @@ public:
     // An application-modal box with one OK button; returns when it is dismissed.
     virtual void MessageBox(std::string_view caption, std::string_view text, MessageIcon icon) = 0;
 
-    // Opens a web address or a local file with the desktop's opener; the outcome is not known.
-    virtual void OpenDocument(std::string_view target) = 0;
+    // Opens a web address or a local file with the desktop's opener; false when no opener
+    // took it.
+    virtual bool OpenDocument(std::string_view target) = 0;
 
     // A single-shot timer; its callback runs from the event loop.
     virtual int StartTimer(int milliseconds, std::function<void()> callback) = 0;

@@ -1,52 +1,102 @@
-#!/usr/bin/env bash
-# Makes the program's pictures: ImageMagick draws them, pack.py writes the exact Windows formats.
-#   sfondo.bmp     512 x 256 background, 256 colours
-#   mainicon.ico   32 x 32 program icon, 256 colours with its mask
-#   mano.cur       32 x 32 monochrome hand cursor, from mano.txt
-#   ttrayicon.bmp  24 x 24 palette picture, 16 colours, from ttrayicon.txt
-# Run from anywhere; the files land in resources/.
-set -euo pipefail
+#!/bin/sh
+# Regenerates the program's pictures in resources/: the joke window's background, the hand
+# cursor, the program's icon and the tray component's palette bitmap. Needs ImageMagick 6,
+# Python 3 and the Debian fonts fonts-comic-neue and fonts-dejavu-core. The noise is seeded,
+# so a rerun gives the same files.
+set -eu
 
 NAME='Tralalino!'
 ADDRESS='www.tralalino.example'
 MARK='VD'
-FONT_BOLD=/usr/share/fonts/opentype/comic-neue/ComicNeue-Bold.otf
+
+COMIC=/usr/share/fonts/opentype/comic-neue/ComicNeue-Bold.otf
+SANS=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
+
+# The warm palette; the texts drawn over the paper are maroon, brown and black.
+PAPER='#F8EFDC'
+PAPER_EDGE='#F0E3CB'
+BAND_TOP='#B3462A'
+BAND_BOTTOM='#86281A'
+BAND_RULE='#E8B85C'
+LETTERING='#FFE6A6'
+LETTERING_EDGE='#5A1308'
+SHADOW='#3E0B04'
+ADDRESS_INK='#FCE7C0'
+MARK_INK='#9A4A2E'
+ICON_TOP='#C9552F'
+ICON_BOTTOM='#8E2C1B'
 
 art=$(cd "$(dirname "$0")" && pwd)
 out=$(dirname "$art")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cd "$work"
 
-# A warm paper, plain where the texts go and where the About window shows it.
-convert -size 512x256 xc:'#fbf1d9' -seed 7 -attenuate 0.35 +noise Gaussian -blur 0x0.8 \
-  -fill '#fbf1d9' -colorize 55% paper.png
-# The title band: the name at the left, the address at the right under its hot spot
-# (x 328..505, y 32..57), and the maker's stamp in the corner under its own (x 464.., y 224..).
-convert -size 512x58 gradient:'#f7c35f'-'#f0a43c' band.png
-convert paper.png band.png -geometry +0+0 -composite \
-  -fill '#8a2b12' -draw 'rectangle 0,58 511,59' \
-  -fill '#f9dca0' -draw 'rectangle 0,60 511,60' \
-  -font "$FONT_BOLD" -pointsize 44 \
-  -fill '#00000030' -annotate +15+47 "$NAME" \
-  -fill '#7a1f12' -annotate +12+44 "$NAME" \
-  -pointsize 15 -fill '#5a1a0c' -annotate +338+50 "$ADDRESS" \
-  -fill none -stroke '#8a2b12' -strokewidth 2 -draw 'circle 488,241 488,227' \
-  -stroke none -pointsize 15 -fill '#8a2b12' -annotate +477+246 "$MARK" \
-  background.png
-convert background.png -dither None -colors 256 -depth 8 ppm:background.ppm
-python3 "$art/pack.py" bmp8 background.ppm "$out/sfondo.bmp"
+# Paper: fine grain and a few long fibres, softly lighter in the middle.
+convert -size 512x256 xc:"$PAPER" \
+    \( -size 512x256 xc:gray50 -seed 7 +noise Random -colorspace gray -blur 0x0.8 \
+       -level 20%,80% +level 42%,58% \) -compose softlight -composite \
+    \( -size 512x256 xc:gray50 -seed 9 +noise Random -colorspace gray -motion-blur 0x10+80 \
+       -level 30%,70% +level 43%,57% \) -compose softlight -composite \
+    \( -size 600x600 radial-gradient:white-"$PAPER_EDGE" -resize 600x300\! \
+       -gravity center -crop 512x256+0+0 +repage \) -compose multiply -composite \
+    "$work/paper.png"
 
-# The icon: an orange badge with a maroon "T!", drawn large and scaled down.
-convert -size 128x128 xc:none \
-  -fill '#7a1f12' -draw 'circle 64,64 64,4' \
-  -fill '#f7b446' -draw 'circle 64,64 64,12' \
-  -font "$FONT_BOLD" -pointsize 78 -fill '#7a1f12' -gravity center -annotate +2+4 'T!' \
-  -resize 32x32 icon.png
-convert icon.png -background '#f7b446' -alpha remove -dither None -colors 255 -depth 8 \
-  ppm:icon.ppm
-convert icon.png -alpha extract -depth 8 pgm:icon-alpha.pgm
-python3 "$art/pack.py" ico icon.ppm icon-alpha.pgm "$out/mainicon.ico"
+# Title band, rows 0..55, with faint polka dots.
+convert -size 24x24 xc:none -fill '#FFFFFF16' -draw 'circle 6,6 6,9' \
+    -draw 'circle 18,18 18,21' -write mpr:dot +delete \
+    -size 512x54 gradient:"$BAND_TOP"-"$BAND_BOTTOM" \
+    \( -size 512x54 xc:none -tile mpr:dot -draw 'color 0,0 reset' \) -composite \
+    "$work/band.png"
+
+# The name, one letter at a time, each tilted and lifted a little so that it bounces.
+i=0
+printf '%s\n' "$NAME" | fold -w1 | while IFS= read -r letter; do
+    set -- -4 0 4 3 -2 1 5 4 -5 0 3 3 -3 1 4 4 -4 0 8 2
+    shift $((i % 10 * 2))
+    convert -background none -fill "$LETTERING" -stroke "$LETTERING_EDGE" -strokewidth 1.5 \
+        -font "$COMIC" -pointsize 48 label:"$letter" -trim +repage -rotate "$1" \
+        -gravity south -splice 0x"$2" -gravity east -splice 2x0 \
+        "$work/letter-$(printf %02d $i).png"
+    i=$((i + 1))
+done
+convert -background none -gravity south "$work"/letter-*.png +append -trim +repage \
+    \( +clone -background "$SHADOW" -shadow 60x0.6+2+2 \) +swap -background none \
+    -layers merge +repage \
+    "$work/title.png"
+
+# The maker's mark: a small ink stamp.
+convert -size 44x30 xc:none -fill none -stroke "$MARK_INK" -strokewidth 1.5 \
+    -draw 'roundrectangle 4,4 39,25 5,5' -stroke none -fill "$MARK_INK" -font "$COMIC" \
+    -pointsize 16 -gravity center -annotate +0+1 "$MARK" -background none -rotate -6 \
+    -channel A -evaluate multiply 0.85 +channel "$work/mark.png"
+
+# The web address is right-aligned at x 504, inside its hot spot (x 328..505, y 32..57);
+# the mark sits inside its hot spot (x 464..513, y 224..257).
+convert "$work/paper.png" "$work/band.png" -geometry +0+0 -composite \
+    -fill "$BAND_RULE" -draw 'rectangle 0,54 511,55' \
+    \( -size 512x4 gradient:'#00000038'-'#00000000' \) -geometry +0+56 -composite \
+    "$work/title.png" -geometry +12+6 -composite \
+    -font "$SANS" -pointsize 12 -fill "$ADDRESS_INK" -gravity northeast \
+    -annotate +8+37 "$ADDRESS" \
+    "$work/mark.png" -gravity southeast -geometry +3+0 -composite \
+    -dither None -colors 256 -depth 8 "$work/sfondo.ppm"
+python3 "$art/pack.py" bmp8 "$work/sfondo.ppm" "$out/sfondo.bmp"
+
+# The icon: a speech bubble saying "T!", drawn at four times its size and scaled down.
+convert -size 128x128 xc:none -fill white -draw 'roundrectangle 4,6 123,100 34,34' \
+    -draw 'polygon 22,84 12,124 60,96' "$work/bubble-outer.png"
+convert -size 128x128 xc:none -fill white -draw 'roundrectangle 10,12 117,94 28,28' \
+    -draw 'polygon 28,86 22,114 54,92' "$work/bubble-inner.png"
+convert -size 128x128 xc:"$LETTERING_EDGE" "$work/bubble-outer.png" -compose copyopacity \
+    -composite \
+    \( -size 128x128 gradient:"$ICON_TOP"-"$ICON_BOTTOM" "$work/bubble-inner.png" \
+       -compose copyopacity -composite \) -compose over -composite \
+    -font "$SANS" -pointsize 78 -fill "$LETTERING" -stroke "$LETTERING" -strokewidth 4 \
+    -gravity center -annotate +0-9 'T!' -resize 32x32 "$work/icon.png"
+# 255 colours: pack.py keeps palette entry 0 black for the pixels that the mask leaves out.
+convert "$work/icon.png" -alpha off -dither None -colors 255 -depth 8 "$work/icon.ppm"
+convert "$work/icon.png" -alpha extract -depth 8 "$work/icon-alpha.pgm"
+python3 "$art/pack.py" ico "$work/icon.ppm" "$work/icon-alpha.pgm" "$out/mainicon.ico"
 
 python3 "$art/pack.py" cur "$art/mano.txt" "$out/mano.cur"
 python3 "$art/pack.py" bmp4 "$art/ttrayicon.txt" "$out/ttrayicon.bmp"

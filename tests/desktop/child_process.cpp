@@ -160,7 +160,9 @@ bool ChildProcess::Reap(int options) {
     return false;
 }
 
-bool ChildProcess::Running() { return !Reap(WNOHANG); }
+bool ChildProcess::Running() {
+    return !Reap(WNOHANG);
+}
 
 std::optional<int> ChildProcess::WaitForExit(std::chrono::milliseconds timeout) {
     const auto deadline = Clock::now() + timeout;
@@ -185,8 +187,7 @@ int ChildProcess::Stop(std::chrono::milliseconds grace) {
 }
 
 CommandResult RunCommand(const std::vector<std::string>& argv,
-                         const EnvironmentChanges& environment,
-                         std::chrono::milliseconds timeout) {
+                         const EnvironmentChanges& environment, std::chrono::milliseconds timeout) {
     int outputPipe[2];
     if (pipe2(outputPipe, O_CLOEXEC) != 0) {
         throw std::runtime_error("pipe failed");
@@ -205,8 +206,8 @@ CommandResult RunCommand(const std::vector<std::string>& argv,
     CommandResult result;
     const auto deadline = Clock::now() + timeout;
     for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - Clock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
         pollfd readable{outputPipe[0], POLLIN, 0};
         if (left.count() <= 0 || poll(&readable, 1, static_cast<int>(left.count())) == 0) {
             close(outputPipe[0]);
@@ -222,9 +223,8 @@ CommandResult RunCommand(const std::vector<std::string>& argv,
         }
     }
     close(outputPipe[0]);
-    const auto exitCode =
-        child.WaitForExit(std::chrono::duration_cast<std::chrono::milliseconds>(
-            std::max(deadline - Clock::now(), Clock::duration::zero())));
+    const auto exitCode = child.WaitForExit(std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::max(deadline - Clock::now(), Clock::duration::zero())));
     if (!exitCode) {
         child.Stop(std::chrono::milliseconds(0));
         throw std::runtime_error(argv[0] + " did not finish in time");

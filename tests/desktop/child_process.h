@@ -27,7 +27,7 @@ public:
     struct Options {
         std::vector<std::string> argv;  // argv[0] is looked up in PATH
         EnvironmentChanges environment;
-        std::filesystem::path output;   // stdout and stderr go here when set
+        std::filesystem::path output;  // stdout and stderr go here when set
     };
 
     // Throws std::runtime_error when the program cannot be started.

@@ -20,9 +20,13 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kStartTimeout = std::chrono::seconds(15);
 
 // A window can vanish between two queries; that is an answer, not a reason to exit.
-int IgnoreXError(::Display*, XErrorEvent*) { return 0; }
+int IgnoreXError(::Display*, XErrorEvent*) {
+    return 0;
+}
 
-std::string ButtonName(int button) { return std::to_string(button); }
+std::string ButtonName(int button) {
+    return std::to_string(button);
+}
 
 std::filesystem::path MakeScratchDir() {
     std::string pattern =
@@ -58,8 +62,7 @@ std::string ReadDisplayNumber(int fd, ChildProcess& server) {
 
 class DesktopSession::X11Connection {
 public:
-    explicit X11Connection(const std::string& display)
-        : display_(XOpenDisplay(display.c_str())) {
+    explicit X11Connection(const std::string& display) : display_(XOpenDisplay(display.c_str())) {
         if (display_ == nullptr) {
             throw std::runtime_error("cannot connect to " + display);
         }
@@ -77,6 +80,29 @@ public:
 
     bool TrayHostRunning() {
         return XGetSelectionOwner(display_, Intern("_NET_SYSTEM_TRAY_S0")) != None;
+    }
+
+    // The window manager announces itself before its event loop runs, and a window mapped in
+    // between stays unmapped for good. A small window of our own, mapped again until the
+    // manager sets its WM_STATE, shows that it manages windows from now on.
+    bool WindowManagerManages(std::chrono::milliseconds timeout) {
+        const ::Window probe = XCreateSimpleWindow(display_, Root(), 0, 0, 1, 1, 0, 0, 0);
+        const ::Atom state = Intern("WM_STATE");
+        const bool managed = WaitUntil(
+            [&] {
+                XUnmapWindow(display_, probe);
+                XMapWindow(display_, probe);
+                return WaitUntil(
+                    [&] {
+                        XSync(display_, False);
+                        return !Cardinals(probe, "WM_STATE", state).empty();
+                    },
+                    std::chrono::milliseconds(300));
+            },
+            timeout);
+        XDestroyWindow(display_, probe);
+        XFlush(display_);
+        return managed;
     }
 
     std::optional<WindowId> FindClient(pid_t pid, std::string_view titlePart) {
@@ -120,6 +146,18 @@ public:
             }
         }
         return names;
+    }
+
+    std::pair<int, int> Pointer() {
+        ::Window root;
+        ::Window child;
+        int x = 0;
+        int y = 0;
+        int windowX = 0;
+        int windowY = 0;
+        unsigned buttons = 0;
+        XQueryPointer(display_, Root(), &root, &child, &x, &y, &windowX, &windowY, &buttons);
+        return {x, y};
     }
 
     void RequestClose(WindowId window) {
@@ -223,7 +261,9 @@ DesktopSession::DesktopSession() : scratch_(MakeScratchDir()), configHome_(scrat
     }
 }
 
-DesktopSession::~DesktopSession() { StopAll(); }
+DesktopSession::~DesktopSession() {
+    StopAll();
+}
 
 void DesktopSession::StartServer() {
     // Several test processes may each start a server: Xvfb itself picks a free display.
@@ -234,11 +274,11 @@ void DesktopSession::StartServer() {
     fcntl(displayPipe[1], F_SETFD, 0);  // the server inherits the writing end
     const std::string size = std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight);
     try {
-        started_.push_back(ChildProcess::Start(
-            {{"Xvfb", "-displayfd", std::to_string(displayPipe[1]), "-screen", "0", size + "x24",
-              "-nolisten", "tcp", "-noreset"},
-             {},
-             scratch_ / "xvfb.log"}));
+        started_.push_back(
+            ChildProcess::Start({{"Xvfb", "-displayfd", std::to_string(displayPipe[1]), "-screen",
+                                  "0", size + "x24", "-nolisten", "tcp", "-noreset"},
+                                 {},
+                                 scratch_ / "xvfb.log"}));
     } catch (...) {
         close(displayPipe[0]);
         close(displayPipe[1]);
@@ -266,13 +306,16 @@ void DesktopSession::StartDesktop() {
     if (!WaitUntil([&] { return x11_->WindowManagerRunning(); }, kStartTimeout)) {
         throw std::runtime_error("openbox did not start");
     }
-    started_.push_back(Launch({"trayer", "--edge", "top", "--align", "right", "--SetDockType",
-                               "true", "--SetPartialStrut", "true", "--expand", "true",
-                               "--widthtype", "request", "--height", "24", "--transparent",
-                               "false"},
-                              {"NO_AT_BRIDGE=1"}, scratch_ / "trayer.log"));
+    started_.push_back(
+        Launch({"trayer", "--edge", "top", "--align", "right", "--SetDockType", "true",
+                "--SetPartialStrut", "true", "--expand", "true", "--widthtype", "request",
+                "--height", "24", "--transparent", "false"},
+               {"NO_AT_BRIDGE=1"}, scratch_ / "trayer.log"));
     if (!WaitUntil([&] { return x11_->TrayHostRunning(); }, kStartTimeout)) {
         throw std::runtime_error("trayer did not take the tray selection");
+    }
+    if (!x11_->WindowManagerManages(kStartTimeout)) {
+        throw std::runtime_error("openbox does not manage windows");
     }
 }
 
@@ -348,9 +391,15 @@ std::vector<std::string> DesktopSession::NetWmState(WindowId window) const {
     return x11_->NetWmState(window);
 }
 
-void DesktopSession::RequestClose(WindowId window) const { x11_->RequestClose(window); }
+void DesktopSession::RequestClose(WindowId window) const {
+    x11_->RequestClose(window);
+}
 
 void DesktopSession::MoveMouse(int x, int y) const {
+    // xdotool's --sync waits for a motion that never comes when the pointer is there already.
+    if (x11_->Pointer() == std::pair(x, y)) {
+        return;
+    }
     RunTool({"xdotool", "mousemove", "--sync", std::to_string(x), std::to_string(y)});
 }
 
@@ -407,11 +456,10 @@ std::filesystem::path DesktopSession::ArtifactsDir() {
 }
 
 std::uint32_t DesktopSession::PixelAt(const std::filesystem::path& image, int x, int y) {
-    const CommandResult result =
-        RunCommand({"convert", image.string(), "-crop",
-                    "1x1+" + std::to_string(x) + "+" + std::to_string(y), "+repage", "-depth",
-                    "8", "txt:-"},
-                   {});
+    const CommandResult result = RunCommand(
+        {"convert", image.string(), "-crop", "1x1+" + std::to_string(x) + "+" + std::to_string(y),
+         "+repage", "-depth", "8", "txt:-"},
+        {});
     // "# ImageMagick pixel enumeration: ..." then "0,0: (153,102,51)  #996633  srgb(...)"
     const auto hash = result.output.find('#', result.output.find('\n'));
     if (result.exitCode != 0 || hash == std::string::npos) {

@@ -68,8 +68,9 @@ public:
 
     // The first mapped top-level window of the process whose title contains titlePart,
     // waiting for it up to the timeout.
-    std::optional<WindowId> FindWindow(pid_t pid, std::string_view titlePart = {},
-                                       std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
+    std::optional<WindowId> FindWindow(
+        pid_t pid, std::string_view titlePart = {},
+        std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
     // The client area, without what the window manager drew around it.
     Geometry ClientGeometry(WindowId window) const;
     // The outer frame: the client area grown by the _NET_FRAME_EXTENTS the manager set.

@@ -17,7 +17,9 @@ std::string FirstLine(const std::filesystem::path& file) {
     return line;
 }
 
-bool ProcessGone(pid_t pid) { return kill(pid, 0) != 0 && errno == ESRCH; }
+bool ProcessGone(pid_t pid) {
+    return kill(pid, 0) != 0 && errno == ESRCH;
+}
 
 TEST(DesktopSession, ToolsRunOnItsOwnDisplayWithAWindowManager) {
     DesktopSession session;

@@ -21,14 +21,20 @@ TEST(FormDesktopTest, ALayoutFormShowsWhereItsLayoutSays) {
     EXPECT_EQ(frame.y, 80);
     EXPECT_EQ(client.width, 300);
     EXPECT_EQ(client.height, 150);
-    std::filesystem::path shot = session.Screenshot("layout-form", frame);
-
-    // The picture shows around the transparent labels: its title band, drawn from row 0 of
-    // the bitmap, starts 20 rows above the client area and fills the client's top rows.
-    std::uint32_t band =
-        desktop::DesktopSession::PixelAt(shot, client.x - frame.x + 150, client.y - frame.y + 5);
-    EXPECT_GT(band >> 16 & 0xFF, 0xD0u) << std::hex << band;  // warm orange: much red
-    EXPECT_LT(band & 0xFF, 0x90u) << std::hex << band;        // little blue
+    // The picture shows unscaled around the transparent labels, from 40 columns and 20 rows
+    // above and left of the client area: the screen gets the bitmap's own pixels.
+    auto showsPicture = [&] {
+        std::filesystem::path shot = session.Screenshot("layout-form", frame);
+        for (auto [x, y] : {std::pair{250, 5}, std::pair{20, 140}, std::pair{150, 40}}) {
+            if (desktop::DesktopSession::PixelAt(shot, client.x - frame.x + x,
+                                                 client.y - frame.y + y) !=
+                desktop::DesktopSession::PixelAt(BACKGROUND_BMP, x + 40, y + 20)) {
+                return false;
+            }
+        }
+        return true;
+    };
+    EXPECT_TRUE(desktop::DesktopSession::WaitUntil(showsPicture, 5s));
 
     session.RequestClose(*window);
     EXPECT_EQ(program.WaitForExit(10s), 0);

@@ -41,6 +41,18 @@ protected:
         return *window;
     }
 
+    // Waits until the window shows its background: a point right of the category caption.
+    bool Painted(desktop::WindowId window) {
+        return desktop::DesktopSession::WaitUntil(
+            [&] {
+                desktop::Geometry client = session.ClientGeometry(window);
+                std::filesystem::path shot = session.Screenshot("joke-window-painted", client);
+                return desktop::DesktopSession::PixelAt(shot, 480, 75) ==
+                       desktop::DesktopSession::PixelAt(BACKGROUND_BMP, 480, 75);
+            },
+            5s);
+    }
+
     // A slow drag, so that each move reaches the window after the previous one has moved it.
     void SlowDrag(int fromX, int fromY, int dx, int dy) {
         session.MoveMouse(fromX, fromY);
@@ -79,6 +91,7 @@ TEST_F(JokeWindowDesktopTest, ComesUpByItselfOnTopAtItsPlace) {
     std::vector<std::string> windows{std::istream_iterator<std::string>(mapped), {}};
     EXPECT_EQ(windows, std::vector<std::string>{std::to_string(window)});
 
+    ASSERT_TRUE(Painted(window));
     session.Screenshot("joke-window", frame);
     EXPECT_TRUE(program.Running());
 }
@@ -88,6 +101,7 @@ TEST_F(JokeWindowDesktopTest, TheArrowChangesTheJokeAndThePictureDragsTheWindow)
     desktop::WindowId window = JokeWindow(program);
     ASSERT_TRUE(desktop::DesktopSession::WaitUntil(
         [&] { return session.ClientGeometry(window).x > 235; }, 5s));
+    ASSERT_TRUE(Painted(window));
     desktop::Geometry client = session.ClientGeometry(window);
     desktop::Geometry text{client.x + 8, client.y + 64, 497, 150};
     std::string before = FileBytes(session.Screenshot("joke-28", text));
@@ -113,7 +127,7 @@ TEST_F(JokeWindowDesktopTest, TheLongestJokeWrapsWithItsAuthorUnderIt) {
     desktop::WindowId window = JokeWindow(program);
     ASSERT_TRUE(desktop::DesktopSession::WaitUntil(
         [&] { return session.FrameGeometry(window).x == 235; }, 5s));
-    std::this_thread::sleep_for(300ms);
+    ASSERT_TRUE(Painted(window));
     session.Screenshot("longest-joke", session.FrameGeometry(window));
     EXPECT_TRUE(program.Running());
 }

@@ -63,8 +63,8 @@ public:
     void Paint(backend::Canvas& canvas, const backend::Rect&) override {
         canvas.FillRect({0, 0, 512, 256}, kBackground);
         canvas.DrawImage({16, 16, 128, 96}, picture_);
-        canvas.DrawText({160, 24}, "Ciao! \xC8 una barzelletta: perch\xE9?",
-                        {"Comic Sans MS", 24}, 0x00000000);
+        canvas.DrawText({160, 24}, "Ciao! \xC8 una barzelletta: perch\xE9?", {"Comic Sans MS", 24},
+                        0x00000000);
         canvas.DrawText({160, 72}, "Avanti && Esci (MS Sans Serif)", {"MS Sans Serif", 13, true},
                         0x00FFFFFF);
         const backend::FrameMargins frame = window_->Frame();

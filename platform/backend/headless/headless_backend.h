@@ -41,7 +41,10 @@ public:
     void HideHint() override { hint.clear(); }
     std::vector<int> PopupMenu(const std::vector<MenuEntry>& items, Point screen) override;
     void MessageBox(std::string_view caption, std::string_view text, MessageIcon icon) override;
-    void OpenDocument(std::string_view target) override { opened.emplace_back(target); }
+    bool OpenDocument(std::string_view target) override {
+        opened.emplace_back(target);
+        return opensDocuments;
+    }
     int StartTimer(int milliseconds, std::function<void()> callback) override;
     void StopTimer(int id) override { timers.erase(id); }
     bool WaitForEvents() override;
@@ -73,6 +76,7 @@ public:
     };
     std::vector<ShownMessage> messages;
     std::vector<std::string> opened;
+    bool opensDocuments = true;  // whether the desktop has an opener for what is asked
     std::string hint;
     Point hintAt;
     int hintHideAfter = 0;

@@ -31,8 +31,7 @@ bool UserChosePlatform(int argc, char** argv) {
         return true;
     }
     return std::any_of(argv, argv + argc, [](const char* argument) {
-        return std::strcmp(argument, "-platform") == 0 ||
-               std::strcmp(argument, "--platform") == 0;
+        return std::strcmp(argument, "-platform") == 0 || std::strcmp(argument, "--platform") == 0;
     });
 }
 
@@ -179,9 +178,8 @@ public:
                 }
             }
         }
-        return std::make_shared<QtCursor>(QCursor(QBitmap::fromImage(bits),
-                                                  QBitmap::fromImage(mask), image.hotSpot.x,
-                                                  image.hotSpot.y));
+        return std::make_shared<QtCursor>(QCursor(
+            QBitmap::fromImage(bits), QBitmap::fromImage(mask), image.hotSpot.x, image.hotSpot.y));
     }
 
     void ShowHint(std::string_view text, backend::Point screen, int hideAfterMs) override {
@@ -210,8 +208,8 @@ public:
         box.exec();
     }
 
-    void OpenDocument(std::string_view target) override {
-        QDesktopServices::openUrl(QUrl::fromUserInput(ToQString(target)));
+    bool OpenDocument(std::string_view target) override {
+        return QDesktopServices::openUrl(QUrl::fromUserInput(ToQString(target)));
     }
 
     int StartTimer(int milliseconds, std::function<void()> callback) override {

@@ -30,7 +30,9 @@ QStringList FamiliesFor(const std::string& requested) {
 
 }  // namespace
 
-QString ToQString(std::string_view ansi) { return QString::fromStdString(AnsiToUtf8(ansi)); }
+QString ToQString(std::string_view ansi) {
+    return QString::fromStdString(AnsiToUtf8(ansi));
+}
 
 QColor ToQColor(backend::Rgb colour) {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);

@@ -34,12 +34,18 @@ unsigned InputStateOf(const QMouseEvent& event) {
     unsigned state = 0;
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     const Qt::MouseButtons buttons = event.buttons();
-    if (modifiers & Qt::ShiftModifier) state |= backend::kShift;
-    if (modifiers & Qt::AltModifier) state |= backend::kAlt;
-    if (modifiers & Qt::ControlModifier) state |= backend::kCtrl;
-    if (buttons & Qt::LeftButton) state |= backend::kLeftHeld;
-    if (buttons & Qt::RightButton) state |= backend::kRightHeld;
-    if (buttons & Qt::MiddleButton) state |= backend::kMiddleHeld;
+    if (modifiers & Qt::ShiftModifier)
+        state |= backend::kShift;
+    if (modifiers & Qt::AltModifier)
+        state |= backend::kAlt;
+    if (modifiers & Qt::ControlModifier)
+        state |= backend::kCtrl;
+    if (buttons & Qt::LeftButton)
+        state |= backend::kLeftHeld;
+    if (buttons & Qt::RightButton)
+        state |= backend::kRightHeld;
+    if (buttons & Qt::MiddleButton)
+        state |= backend::kMiddleHeld;
     return state;
 }
 
@@ -49,11 +55,15 @@ Qt::WindowFlags FlagsOf(const backend::WindowStyle& style) {
         flags |= Qt::FramelessWindowHint;
     } else {
         flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-        if (style.systemMenu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-        if (style.minimizeBox) flags |= Qt::WindowMinimizeButtonHint;
-        if (style.maximizeBox) flags |= Qt::WindowMaximizeButtonHint;
+        if (style.systemMenu)
+            flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (style.minimizeBox)
+            flags |= Qt::WindowMinimizeButtonHint;
+        if (style.maximizeBox)
+            flags |= Qt::WindowMaximizeButtonHint;
     }
-    if (style.stayOnTop) flags |= Qt::WindowStaysOnTopHint;
+    if (style.stayOnTop)
+        flags |= Qt::WindowStaysOnTopHint;
     return flags;
 }
 
@@ -72,6 +82,10 @@ void QtWindow::Release() {
 }
 
 bool QtWindow::event(QEvent* event) {
+    // Qt makes a new native window when the flags change, and maps it right after.
+    if (event->type() == QEvent::WinIdChange && internalWinId() != 0) {
+        SkipTaskbarBeforeMap(*this);
+    }
     ++eventsBeingServed_;
     const bool handled = QWidget::event(event);
     if (--eventsBeingServed_ == 0 && events_ == nullptr) {
@@ -155,12 +169,13 @@ void QtWindow::moveEvent(QMoveEvent*) {
     }
 }
 
-QtNativeWindow::QtNativeWindow(backend::WindowEvents& events)
-    : widget_(new QtWindow(events)) {
+QtNativeWindow::QtNativeWindow(backend::WindowEvents& events) : widget_(new QtWindow(events)) {
     widget_->setWindowFlags(FlagsOf(style_));
 }
 
-QtNativeWindow::~QtNativeWindow() { widget_->Release(); }
+QtNativeWindow::~QtNativeWindow() {
+    widget_->Release();
+}
 
 void QtNativeWindow::SetCaption(std::string_view text) {
     widget_->setWindowTitle(ToQString(text));
@@ -220,16 +235,22 @@ void QtNativeWindow::SetVisible(bool visible) {
     }
 }
 
-void QtNativeWindow::SetEnabled(bool enabled) { widget_->setEnabled(enabled); }
+void QtNativeWindow::SetEnabled(bool enabled) {
+    widget_->setEnabled(enabled);
+}
 
 void QtNativeWindow::Activate() {
     widget_->raise();
     widget_->activateWindow();
 }
 
-void QtNativeWindow::Invalidate(const backend::Rect& area) { widget_->update(ToQRect(area)); }
+void QtNativeWindow::Invalidate(const backend::Rect& area) {
+    widget_->update(ToQRect(area));
+}
 
-void QtNativeWindow::RepaintNow(const backend::Rect& area) { widget_->repaint(ToQRect(area)); }
+void QtNativeWindow::RepaintNow(const backend::Rect& area) {
+    widget_->repaint(ToQRect(area));
+}
 
 void QtNativeWindow::SetCursor(const backend::CursorHandle& cursor) {
     if (cursor) {
@@ -243,7 +264,6 @@ void QtNativeWindow::Show() {
     if (widget_->isVisible()) {
         return;
     }
-    SkipTaskbarBeforeMap(*widget_);
     widget_->show();
     SkipTaskbarWhileMapped(*widget_);
 }

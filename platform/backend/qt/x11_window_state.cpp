@@ -3,6 +3,7 @@
 #include <xcb/xcb.h>
 
 #include <QGuiApplication>
+#include <QWindow>
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -27,7 +28,8 @@ X11Window X11WindowOf(QWidget& widget) {
         return {};
     }
     xcb_connection_t* connection = x11->connection();
-    return {connection, static_cast<xcb_window_t>(widget.winId()),
+    widget.winId();  // creates the native window if there is none yet
+    return {connection, static_cast<xcb_window_t>(widget.windowHandle()->winId()),
             xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root};
 }
 
@@ -35,8 +37,7 @@ xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
     const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
         xcb_intern_atom_reply(
             connection,
-            xcb_intern_atom(connection, false, static_cast<uint16_t>(strlen(name)), name),
-            nullptr),
+            xcb_intern_atom(connection, false, static_cast<uint16_t>(strlen(name)), name), nullptr),
         &std::free);
     return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
 }

@@ -201,4 +201,16 @@ TEST_F(LoopTest, CreateHandlerErrorsAreShownAndCreationGoesOn) {
     EXPECT_EQ(env.backend.messages[0].text, "Invalid data type for 'Autoload'.");
 }
 
+TEST_F(LoopTest, ShellExecuteTellsWhetherAnOpenerTookTheDocument) {
+    EXPECT_GT(ShellExecuteA(nullptr, "open", "http://www.tralalino.example/", nullptr, nullptr,
+                            SW_SHOWNORMAL),
+              32);
+    env.backend.opensDocuments = false;
+    EXPECT_EQ(ShellExecuteA(nullptr, "open", "/nowhere/help/index.html", nullptr, nullptr,
+                            SW_SHOWMAXIMIZED),
+              SE_ERR_NOASSOC);
+    EXPECT_EQ(env.backend.opened, (std::vector<std::string>{"http://www.tralalino.example/",
+                                                            "/nowhere/help/index.html"}));
+}
+
 }  // namespace

@@ -125,6 +125,7 @@ TEST_F(MouseTest, HintsFollowTheApplicationTimings) {
     env.app.HandleMessage();
     EXPECT_EQ(env.backend.hint, "Apri il sito");
     EXPECT_EQ(env.backend.hintHideAfter, 10000);
+    EXPECT_EQ(env.backend.hintAt, env.backend.cursor);
 
     Window().MoveTo(150, 110);
     env.app.HandleMessage();
