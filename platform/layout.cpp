@@ -216,7 +216,7 @@ public:
         root_.Name = layout.name;
         ReadBody(root_, layout);
         for (auto& fixup : fixups_) {
-            fixup.second();
+            fixup();
         }
         root_.Loaded();
         for (TComponent* component : created_) {
@@ -229,8 +229,7 @@ public:
     }
 
     void AddFixup(std::function<void()> fixup) override {
-        int line = line_;
-        fixups_.emplace_back(line, [this, line, fixup = std::move(fixup)] { Guard(line, fixup); });
+        fixups_.push_back([this, line = line_, fixup = std::move(fixup)] { Guard(line, fixup); });
     }
 
     TComponent* FindComponent(const std::string& name) const override {
@@ -320,7 +319,7 @@ private:
     const TLayoutBindings& bindings_;
     std::string_view source_;
     std::vector<TComponent*> created_;
-    std::vector<std::pair<int, std::function<void()>>> fixups_;
+    std::vector<std::function<void()>> fixups_;  // each reports errors at its layout line
     int line_ = 0;
 };
 
